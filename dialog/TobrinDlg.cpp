@@ -49,9 +49,10 @@ BOOL CTobrinDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
 
-    char section[64] = "";
-    ::LoadStringA(::GetModuleHandleA(nullptr), IDS_SETTINGS_SECTION, section, sizeof section);
-    // The system-menu items follow here.
+    char sectionText[64] = "";
+    ::LoadStringA(::GetModuleHandleA(nullptr), IDS_SETTINGS_SECTION, sectionText, sizeof sectionText);
+    const CString section = sectionText;
+    BuildSystemMenu(section);
 
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
 
@@ -60,21 +61,25 @@ BOOL CTobrinDlg::OnInitDialog()
     m_nStart = 0;
     m_nEnd = 0;
 
-    // The file named on the command line is preloaded here.
+    // The first file named on the command line that exists.
+    CStringArray paths;
+    if (ParseCommandLine(paths) == 1 && !paths.IsEmpty()) {
+        m_strFile = paths[0];
+        if (m_strFile.GetLength() > kMaxPathBytes) {
+            AfxMessageBox(kMsgPathTooLong, MB_ICONERROR);
+        } else {
+            RefreshInputFile();
+            UpdateData(FALSE);
+        }
+    }
 
     GetDlgItem(IDC_LAYOUT1).SendMessage(BM_SETCHECK, BST_CHECKED);
     m_nLayout = Layout8Bit1;
 
     UpdateData(FALSE);
 
-    // The remembered window position is restored here; until then the window opens where its
-    // template puts it.
+    RestorePlacement(section);
     return TRUE;
-}
-
-BOOL CTobrinDlg::PreTranslateMessage(MSG* pMsg)
-{
-    return CDialog::PreTranslateMessage(pMsg);
 }
 
 bool CTobrinDlg::IsLayoutChecked(int controlId) const
@@ -85,11 +90,6 @@ bool CTobrinDlg::IsLayoutChecked(int controlId) const
 void CTobrinDlg::ShowMessage(const char* text, unsigned icon)
 {
     AfxMessageBox(text, MB_OK | icon, 0);
-}
-
-void CTobrinDlg::OnSysCommand(UINT, LPARAM)
-{
-    Default();
 }
 
 void CTobrinDlg::OnPaint()
@@ -120,11 +120,6 @@ BOOL CTobrinDlg::OnHelpInfo(HELPINFO*)
     return TRUE;
 }
 
-void CTobrinDlg::OnBrowse()
-{
-    // The Open dialog comes with the file selection.
-}
-
 void CTobrinDlg::ClearLayoutChecks()
 {
     static const int kButtons[] = {IDC_LAYOUT1, IDC_LAYOUT2, IDC_LAYOUT3,
@@ -148,5 +143,5 @@ void CTobrinDlg::OnLayoutPicture6() { CheckLayoutButton(IDC_LAYOUT6); }
 void CTobrinDlg::OnDestroy()
 {
     CDialog::OnDestroy();
-    // The window position is saved here.
+    SavePlacement();
 }

@@ -53,8 +53,13 @@ protected:
     HCURSOR OnQueryDragIcon();
     // WM_HELP (F1): no help, and the request goes no further.
     BOOL OnHelpInfo(HELPINFO* pHelpInfo);
-    // 参照 clicked.
+    // 参照 clicked: the Open dialog.
     void OnBrowse();
+    // Fills `paths` with the command line's pieces that name existing files, in order. 0 when the command
+    // line is empty or starts with "-", else 1.
+    int ParseCommandLine(CStringArray& paths);
+    // TRUE when `path` opens for reading with no other opener: no directory, nothing held open elsewhere.
+    BOOL FileExists(const CString& path);
     // A picture of a layout clicked: selects that layout's radio button.
     void OnLayoutPicture1();
     void OnLayoutPicture2();
@@ -66,6 +71,12 @@ protected:
     void OnDestroy();
 
 private:
+    // The system-menu items, after DonationsLink of `section` was read and written back.
+    void BuildSystemMenu(const CString& section);
+    // Moves the window to its stored place, pulled onto the virtual screen, and shows it.
+    void RestorePlacement(const CString& section);
+    // Stores the window's restored rectangle.
+    void SavePlacement();
     void ClearLayoutChecks();
     void CheckLayoutButton(int controlId);
 
