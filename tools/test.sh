@@ -9,6 +9,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 
 status=0
 echo "== native tests"
+# The resource tests read the resources back from the Windows build's program.
+export TOBRIN_EXE="$root/build/win32/shell/Tobrin.exe"
 ctest --test-dir "$root/build/native" --output-on-failure -j "$(nproc)" || status=1
 
 echo "== Windows build under Wine"
