@@ -113,6 +113,22 @@ TEST_F(CalculateTest, FailuresShowTheFirstFailingCheckAndKeepTheReport)
     }
 }
 
+// A text of nine characters (typed past the limit only through WM_SETTEXT) stops the exchange from the
+// boxes with the framework's warning; the command then goes on with what was taken in before it: the
+// empty path.
+TEST_F(CalculateTest, AnOverlongAddressIsRefusedByTheDataExchange)
+{
+    ASSERT_NO_FATAL_FAILURE(Launch());
+    const MessageBoxContents warning = ReadAndClose(dialog.Calculate(app, "", "123456789", "0"));
+    EXPECT_EQ(warning.text, "8 文字以内で入力してください。");
+    EXPECT_EQ(warning.caption, "Tobrin");
+    EXPECT_STREQ(IconName(warning.icon), IconName(MessageIcon::Warning));
+
+    const MessageBoxContents next = ReadAndClose(app.WaitForMessageBox(dialog.Handle()));
+    EXPECT_EQ(next.text, "入力ファイルを指定してください");
+    EXPECT_EQ(dialog.Result().Text(), "");
+}
+
 // A newly named file proposes its whole range; the same file again keeps the typed range.
 TEST_F(CalculateTest, RangeTextsFollowANewFileAndStayForTheSameFile)
 {

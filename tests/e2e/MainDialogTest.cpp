@@ -155,16 +155,44 @@ protected:
     }
 };
 
-TEST_F(MainDialogKeyTest, EnterInThePathBoxPressesCalculate)
+// Tab walks the tab stops in template order, entering the radio group at its selected button.
+TEST_F(MainDialogKeyTest, TabVisitsTheTabStopsInOrder)
 {
-    const std::string file = folder.Write("eight.bin", CountingBytes(8));
+    const int order[] = {IDC_BROWSE, IDC_LAYOUT1, IDC_START, IDC_END, IDC_CALC, IDOK, IDC_FILE};
     ASSERT_NO_FATAL_FAILURE(Launch());
-    dialog.File().SetText(file);
+    ASSERT_TRUE(WaitUntil([&] { return app.FocusOnThreadOf(dialog.Handle()).Handle() == dialog.File().Handle(); }));
+    for (int id : order) {
+        SCOPED_TRACE("to control " + std::to_string(id));
+        ASSERT_NO_FATAL_FAILURE(Press(VK_TAB));
+        const HWND expected = dialog.Handle().Item(id).Handle();
+        EXPECT_TRUE(WaitUntil([&] { return app.FocusOnThreadOf(dialog.Handle()).Handle() == expected; }, 2000));
+    }
+}
 
-    ASSERT_NO_FATAL_FAILURE(Press(VK_RETURN));
-    const MessageBoxContents box = ReadAndClose(app.WaitForMessageBox(dialog.Handle()));
-    EXPECT_EQ(box.text, "Completed End !");
-    EXPECT_EQ(dialog.Result().Text(), "<<00000000 \x81\x60 00000007>>\r\n  ROM1: 00000024\r\n");
+// 計算 is the default button: Enter on an edit box or a radio button presses it.
+TEST_F(MainDialogKeyTest, EnterPressesCalculate)
+{
+    const struct {
+        const char* focus;
+        int tabs;
+        int control;
+    } places[] = {{"path box", 0, IDC_FILE}, {"radio button", 2, IDC_LAYOUT1}, {"start box", 3, IDC_START}};
+    const std::string file = folder.Write("eight.bin", CountingBytes(8));
+    for (const auto& place : places) {
+        SCOPED_TRACE(place.focus);
+        ASSERT_NO_FATAL_FAILURE(Launch());
+        dialog.File().SetText(file);
+        for (int i = 0; i < place.tabs; ++i) ASSERT_NO_FATAL_FAILURE(Press(VK_TAB));
+        const HWND control = dialog.Handle().Item(place.control).Handle();
+        ASSERT_TRUE(WaitUntil([&] { return app.FocusOnThreadOf(dialog.Handle()).Handle() == control; }, 2000));
+
+        ASSERT_NO_FATAL_FAILURE(Press(VK_RETURN));
+        const MessageBoxContents box = ReadAndClose(app.WaitForMessageBox(dialog.Handle()));
+        EXPECT_EQ(box.text, "Completed End !");
+        EXPECT_EQ(dialog.Result().Text(), "<<00000000 \x81\x60 00000007>>\r\n  ROM1: 00000024\r\n");
+        dialog.Exit().PostClick();
+        EXPECT_TRUE(app.WaitForExit());
+    }
 }
 
 TEST_F(MainDialogKeyTest, F1ShowsNothing)
