@@ -1,6 +1,8 @@
 // The 計算 command through the dialog: the report, the closing message and the failure messages.
 #include "tests/e2e/ProgramTest.h"
 
+#include <commctrl.h>
+
 namespace e2e {
 namespace {
 
@@ -35,6 +37,7 @@ TEST_F(CalculateTest, ReportsEachDeviceSumOfEveryLayout)
         EXPECT_EQ(box.caption, "Tobrin");
         EXPECT_STREQ(IconName(box.icon), IconName(MessageIcon::Information));
         EXPECT_EQ(dialog.Result().Text(), row.report);
+        EXPECT_EQ(dialog.Progress().Send(PBM_GETPOS), 100);
     }
 }
 
@@ -110,6 +113,7 @@ TEST_F(CalculateTest, FailuresShowTheFirstFailingCheckAndKeepTheReport)
         EXPECT_EQ(box.caption, "Tobrin");
         EXPECT_STREQ(IconName(box.icon), IconName(MessageIcon::Error));
         EXPECT_EQ(dialog.Result().Text(), report);
+        EXPECT_EQ(dialog.Progress().Send(PBM_GETPOS), 100);
     }
 }
 

@@ -11,7 +11,7 @@ namespace {
 // Messages to another process's window go with a timeout, so that a hung program fails one test.
 constexpr UINT kSendTimeoutMs = 5000;
 
-LRESULT Send(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT SendWithTimeout(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     DWORD_PTR result = 0;
     SendMessageTimeoutA(hwnd, message, wParam, lParam, SMTO_ABORTIFHUNG, kSendTimeoutMs, &result);
@@ -166,17 +166,17 @@ std::vector<Window> Window::Children() const
 
 std::string Window::Text() const
 {
-    const auto length = static_cast<size_t>(Send(m_hwnd, WM_GETTEXTLENGTH, 0, 0));
+    const auto length = static_cast<size_t>(SendWithTimeout(m_hwnd, WM_GETTEXTLENGTH, 0, 0));
     std::string text(length + 1, '\0');
     const auto copied = static_cast<size_t>(
-        Send(m_hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0])));
+        SendWithTimeout(m_hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0])));
     text.resize(copied < length ? copied : length);
     return text;
 }
 
 void Window::SetText(const std::string& text) const
 {
-    Send(m_hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    SendWithTimeout(m_hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 std::string Window::ClassName() const
@@ -193,7 +193,12 @@ RECT Window::ScreenRect() const
     return rect;
 }
 
-bool Window::IsChecked() const { return Send(m_hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+LRESULT Window::Send(UINT message, WPARAM wParam, LPARAM lParam) const
+{
+    return SendWithTimeout(m_hwnd, message, wParam, lParam);
+}
+
+bool Window::IsChecked() const { return SendWithTimeout(m_hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
 void Window::PostClick() const { PostMessageA(m_hwnd, BM_CLICK, 0, 0); }
 
@@ -206,11 +211,11 @@ void Window::TypeChars(const std::string& chars) const
 {
     // Posted messages are handled in the order they were posted. The last one clears the edit box's
     // modified flag, which typing sets: once the flag reads clear, every character has been handled.
-    Send(m_hwnd, EM_SETMODIFY, TRUE, 0);
+    SendWithTimeout(m_hwnd, EM_SETMODIFY, TRUE, 0);
     for (char c : chars)
         PostMessageA(m_hwnd, WM_CHAR, static_cast<BYTE>(c), 1);
     PostMessageA(m_hwnd, EM_SETMODIFY, FALSE, 0);
-    WaitUntil([&] { return Send(m_hwnd, EM_GETMODIFY, 0, 0) == 0; });
+    WaitUntil([&] { return SendWithTimeout(m_hwnd, EM_GETMODIFY, 0, 0) == 0; });
 }
 
 void PressKey(WORD virtualKey)

@@ -73,6 +73,8 @@ public:
     DWORD ThreadId() const { return GetWindowThreadProcessId(m_hwnd, nullptr); }
     RECT ScreenRect() const;
 
+    // A message sent with a timeout; for messages whose parameters are plain numbers.
+    LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
     // BM_GETCHECK == BST_CHECKED.
     bool IsChecked() const;
 

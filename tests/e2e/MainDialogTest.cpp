@@ -3,6 +3,8 @@
 
 #include "res/resource.h"
 
+#include <commctrl.h>
+
 #include <cstring>
 
 namespace e2e {
@@ -19,6 +21,7 @@ TEST_F(MainDialogTest, StartsEmptyWithTheFirstLayoutAndTheFocusInThePathBox)
     EXPECT_EQ(dialog.End().Text(), "");
     EXPECT_EQ(dialog.Result().Text(), "");
     EXPECT_EQ(dialog.CheckedLayouts(), std::vector<int>{1});
+    EXPECT_EQ(dialog.Progress().Send(PBM_GETPOS), 0);
     // The dialog puts the focus on its first tab stop once its initialisation has returned.
     Window focus;
     WaitUntil([&] { return (focus = app.FocusOnThreadOf(dialog.Handle())).Handle() != nullptr; });
@@ -216,11 +219,18 @@ TEST_F(MainDialogKeyTest, EscEndsTheProgram)
     EXPECT_TRUE(app.WaitForExit());
 }
 
-TEST_F(MainDialogTest, ExitButtonEndsTheProgram)
+// 終了 (IDOK) and the close box end the dialog and the program; Esc is tested with the keys.
+TEST_F(MainDialogTest, ExitButtonAndCloseBoxEndTheProgram)
 {
-    ASSERT_NO_FATAL_FAILURE(Launch());
-    dialog.Exit().PostClick();
-    EXPECT_TRUE(app.WaitForExit());
+    for (const char* way : {"exit button", "close box"}) {
+        SCOPED_TRACE(way);
+        ASSERT_NO_FATAL_FAILURE(Launch());
+        if (std::strcmp(way, "exit button") == 0)
+            dialog.Exit().PostClick();
+        else
+            PostMessageA(dialog.Handle().Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+        EXPECT_TRUE(app.WaitForExit());
+    }
 }
 
 }  // namespace
