@@ -8,13 +8,13 @@ const char kMainDialogTitle[] = "チェックサム計算";
 
 namespace {
 
-// Messages to another process's window go with a timeout, so that a hung program fails one test.
-constexpr UINT kSendTimeoutMs = 5000;
-
+// Messages to another process's window go with a timeout, so that a hung program fails one test (the
+// answer then reads as 0). Not SMTO_ABORTIFHUNG: a window whose thread has just come back from a long
+// calculation still counts as hung for a moment, and the message would be dropped.
 LRESULT SendWithTimeout(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     DWORD_PTR result = 0;
-    SendMessageTimeoutA(hwnd, message, wParam, lParam, SMTO_ABORTIFHUNG, kSendTimeoutMs, &result);
+    SendMessageTimeoutA(hwnd, message, wParam, lParam, SMTO_NORMAL, kDefaultTimeoutMs, &result);
     return static_cast<LRESULT>(result);
 }
 
