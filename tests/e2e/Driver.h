@@ -82,9 +82,9 @@ public:
     void PostClick() const;
     // WM_COMMAND posted to this window (a dialog) as if control `id` had sent notification `code`.
     void PostCommand(int id, int code) const;
-    // Types `chars` into this control: one posted WM_CHAR per byte (a double-byte character as two, as
-    // an ANSI window receives it), then waits until the control has taken them all in. The text then
-    // holds what the control accepted. An edit box control only; the selection is left on its whole text.
+    // Types single-byte `chars` into this edit box, one posted WM_CHAR each, as the keyboard would
+    // through the dialog's message loop, and waits until the box has handled them all. The text then
+    // holds what the box accepted. Leaves the box's modified flag clear (EM_GETMODIFY).
     void TypeChars(const std::string& chars) const;
 
 private:
