@@ -121,11 +121,14 @@ TEST_F(MainDialogTest, PictureClickSelectsOnlyTheLayoutOfItsRow)
         // First another layout, chosen on its radio button.
         const int other = row.layout == 2 ? 5 : 2;
         dialog.Layout(other).PostClick();
-        ASSERT_TRUE(WaitUntil([&] { return dialog.CheckedLayouts() == std::vector<int>{other}; }));
+        ASSERT_TRUE(WaitUntil([&] { return dialog.CheckedLayouts() == std::vector<int>{other}; }, 3000));
+
+        const HWND focus = app.FocusOnThreadOf(dialog.Handle()).Handle();
 
         dialog.Handle().PostCommand(row.picture, STN_CLICKED);
-        EXPECT_TRUE(WaitUntil([&] { return dialog.Layout(row.layout).IsChecked(); }));
+        EXPECT_TRUE(WaitUntil([&] { return dialog.Layout(row.layout).IsChecked(); }, 3000));
         EXPECT_EQ(dialog.CheckedLayouts(), std::vector<int>{row.layout});
+        EXPECT_EQ(app.FocusOnThreadOf(dialog.Handle()).Handle(), focus) << "the focus moved";
     }
     // A picture of the layout already selected leaves the selection as it is. The dialog's messages
     // are handled in the order they were posted: once the typed character is in, the click is done.
