@@ -16,6 +16,13 @@
 // An input path may be this many bytes long; one more is refused.
 constexpr int kMaxPathBytes = 260;
 
+// The end address proposed for a file of `size` bytes: size - 1 modulo 2^32 (an empty file gives
+// FFFFFFFF); a file of 4 GiB or more gives the whole addressable range.
+constexpr uint32_t ProposedEndAddress(uint64_t size)
+{
+    return size > 0xFFFFFFFFu ? 0xFFFFFFFFu : static_cast<uint32_t>(size - 1);
+}
+
 // What ParseRange returns.
 enum RangeResult {
     RangeReady = 0,           // m_nStart, m_nEnd, m_nLayout set, ordered and aligned
@@ -64,11 +71,8 @@ void CalculationCommand<Dialog>::RefreshInputFile()
 
     // Byte for byte: another spelling of the same file counts as another file.
     if (std::strcmp(dlg.m_szPath, dlg.m_szLastPath) != 0) {
-        // The last address is size - 1 modulo 2^32 (an empty file gives FFFFFFFF); a file of 4 GiB or
-        // more gives the whole addressable range.
-        const uint32_t last = size > 0xFFFFFFFFu ? 0xFFFFFFFFu : static_cast<uint32_t>(size - 1);
         dlg.m_strStart = "00000000";
-        dlg.m_strEnd.Format("%08X", static_cast<unsigned>(last));
+        dlg.m_strEnd.Format("%08X", static_cast<unsigned>(ProposedEndAddress(size)));
     }
     std::strcpy(dlg.m_szLastPath, dlg.m_szPath);
 }

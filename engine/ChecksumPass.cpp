@@ -25,7 +25,8 @@ uint64_t CountBelow(uint64_t limit, unsigned residue)
     return limit / kResidues + (limit % kResidues > residue ? 1 : 0);
 }
 
-// Adds 0xFF for every offset in [first, last] to the residue sums.
+} // namespace
+
 void AddFilledPositions(uint64_t first, uint64_t last, uint32_t sums[kResidues])
 {
     for (unsigned residue = 0; residue < kResidues; ++residue) {
@@ -34,8 +35,6 @@ void AddFilledPositions(uint64_t first, uint64_t last, uint32_t sums[kResidues])
     }
 }
 
-// The plain loop reports after every whole block it handles without reaching past `end`: after the
-// blocks that end at the offsets (from, to] that are multiples of 4096 and at most end + 1.
 void ReportBlocks(uint64_t from, uint64_t to, uint32_t end, ProgressSink& progress)
 {
     const uint64_t last = to < uint64_t{end} + 1 ? to : uint64_t{end} + 1;
@@ -44,8 +43,6 @@ void ReportBlocks(uint64_t from, uint64_t to, uint32_t end, ProgressSink& progre
         progress.SetPos(ProgressPercent(blockEnd, end));
     }
 }
-
-} // namespace
 
 PassResult CalculateSumsWith(ResidueSumFunction addResidueSums, std::FILE* file, uint32_t start,
                              uint32_t end, unsigned layout, ProgressSink& progress)
