@@ -19,7 +19,7 @@ constexpr DWORD kDefaultTimeoutMs = 10000;
 // The main dialog's title, "チェックサム計算", in code page 932.
 extern const char kMainDialogTitle[];
 
-// A path that Wine understands: a Unix path (/work/...) becomes Z:\work\..., a Windows path stays as it is.
+// A path that Wine understands: a Unix path (/a/b) becomes Z:\a\b, a Windows path stays as it is.
 std::string WindowsPath(const std::string& path);
 
 bool FileExists(const std::string& path);
