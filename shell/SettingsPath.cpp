@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-std::string SettingsFilePathFor(const char* executablePath, bool (*isLeadByte)(unsigned char))
+std::string SettingsFilePath(const char* executablePath, bool (*isLeadByte)(unsigned char))
 {
     // The directory part runs up to and including the last separator.
     size_t directoryEnd = 0;

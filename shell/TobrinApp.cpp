@@ -27,7 +27,7 @@ BOOL CTobrinApp::InitInstance()
     char executable[MAX_PATH] = {};
     const DWORD length = ::GetModuleFileNameA(nullptr, executable, MAX_PATH);
     const std::string path =
-        length > 0 && length < MAX_PATH ? SettingsFilePathFor(executable, IsSystemLeadByte) : std::string();
+        length > 0 && length < MAX_PATH ? SettingsFilePath(executable, IsSystemLeadByte) : std::string();
     if (path.empty()) {
         std::free(profile);  // reads give their defaults, writes are skipped
     } else {

@@ -25,21 +25,21 @@ const PathCase kCases[] = {
     {"C:\\dir\\\x95\x5C.exe", "C:\\dir\\Tobrin.ini"},           // nor in the file name
 };
 
-TEST(SettingsFilePathFor, PutsTobrinIniInTheExecutablesDirectory)
+TEST(SettingsFilePath, PutsTobrinIniInTheExecutablesDirectory)
 {
     for (const PathCase& c : kCases) {
         SCOPED_TRACE(c.executable);
-        EXPECT_EQ(SettingsFilePathFor(c.executable, IsCp932LeadByte), c.settings);
+        EXPECT_EQ(SettingsFilePath(c.executable, IsCp932LeadByte), c.settings);
     }
 }
 
-TEST(SettingsFilePathFor, GivesNothingWhenThePathWouldNotFit259Characters)
+TEST(SettingsFilePath, GivesNothingWhenThePathWouldNotFit259Characters)
 {
     // "C:\" + directory + "\" leaves room for "Tobrin.ini" (10) up to 259 characters in all.
     const std::string fits = "C:\\" + std::string(245, 'd') + "\\";
-    EXPECT_EQ(SettingsFilePathFor((fits + "x.exe").c_str(), IsCp932LeadByte).size(), 259u);
+    EXPECT_EQ(SettingsFilePath((fits + "x.exe").c_str(), IsCp932LeadByte).size(), 259u);
     const std::string tooLong = "C:\\" + std::string(246, 'd') + "\\";
-    EXPECT_EQ(SettingsFilePathFor((tooLong + "x.exe").c_str(), IsCp932LeadByte), "");
+    EXPECT_EQ(SettingsFilePath((tooLong + "x.exe").c_str(), IsCp932LeadByte), "");
 }
 
 } // namespace
