@@ -11,6 +11,7 @@ packages=(
   g++-mingw-w64-i686 binutils-mingw-w64-i686
   wine wine32:i386
   xvfb locales fonts-wine fonts-ipafont-gothic imagemagick
+  srecord clang libclang-rt-14-dev
 )
 
 missing=()

@@ -13,6 +13,9 @@ echo "== native tests"
 export TOBRIN_EXE="$root/build/win32/shell/Tobrin.exe"
 ctest --test-dir "$root/build/native" --output-on-failure -j "$(nproc)" || status=1
 
+echo "== fuzz (tobrin-sum readers, a short run)"
+"$root/tools/fuzz.sh" 8 || status=1
+
 echo "== Windows build under Wine"
 export TOBRIN_WINEPREFIX="$root/build/win32/wineprefix"
 # shellcheck source=tools/xvfb.sh
