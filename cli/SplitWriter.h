@@ -39,8 +39,8 @@ private:
 };
 
 // Writes the split images of start..end (start < end, aligned) for `layout` into `directory`, which is
-// made if missing. Each file is written under a temporary name and renamed when all are complete; on any
-// failure none is left behind and *error says why. Progress: range 0..100, the share of the range done.
+// made if missing. Each file is written under its name with ".partial" added and renamed when all are
+// complete; when reading or writing fails, the partial files are removed and *error says why. Progress: range 0..100, the share of the range done.
 bool WriteSplitImages(RangeSource& source, uint32_t start, uint32_t end, unsigned layout,
                       const std::string& directory, ProgressSink& progress, std::string* error);
 

@@ -88,22 +88,21 @@ int RunTobrinSum(int argc, const char* const* argv, RunOutput* output, std::FILE
         return ExitOk;
     }
 
-    // The input file, and the end address proposed for it.
-    const bool needsProposal = !args.start || !args.end;
+    // The input file, and the end address proposed for it. The size is taken with no other handle open:
+    // on Windows it opens the file without sharing, as the dialog does.
+    InputFormat format = args.format;
+    if (format == InputFormat::Auto) {
+        FilePtr probe(OpenInputForPass(args.file.c_str()), std::fclose);
+        if (!probe) return Fail(output, ExitFileNotFound, "cannot open '" + args.file + "'");
+        format = DetectFormat(probe.get());
+    }
     uint64_t size = 0;
-    if (args.format == InputFormat::Binary && needsProposal && !QueryInputFileSize(args.file.c_str(), &size)) {
+    if (format == InputFormat::Binary && (!args.start || !args.end) &&
+        !QueryInputFileSize(args.file.c_str(), &size)) {
         return Fail(output, ExitFileNotFound, "cannot open '" + args.file + "'");
     }
     FilePtr file(OpenInputForPass(args.file.c_str()), std::fclose);
     if (!file) return Fail(output, ExitFileNotFound, "cannot open '" + args.file + "'");
-
-    InputFormat format = args.format;
-    if (format == InputFormat::Auto) {
-        format = DetectFormat(file.get());
-        if (format == InputFormat::Binary && needsProposal && !QueryInputFileSize(args.file.c_str(), &size)) {
-            return Fail(output, ExitFileNotFound, "cannot open '" + args.file + "'");
-        }
-    }
 
     SparseImage image;
     uint32_t proposedEnd = ProposedEndAddress(size);

@@ -212,7 +212,7 @@ TEST_F(TobrinSumTest, HexAndSRecordImagesAreTheirRecordsWithGapsOfFF)
         ASSERT_EQ(Run({"--layout", layout, binaryPath}), ExitOk) << m_output.errors;
         const std::string expected = m_output.out;
         const std::pair<const char*, std::string> inputs[] = {
-            {"ihex", hexPath}, {"srec", srecPath}, {"auto", hexPath}, {"auto", srecPath}};
+            {"ihex", hexPath}, {"srec", srecPath}, {"auto", hexPath}, {"auto", srecPath}, {"auto", binaryPath}};
         for (const auto& input : inputs) {
             SCOPED_TRACE(input.first + (" " + input.second));
             ASSERT_EQ(Run({"--layout", layout, "--format", input.first, input.second}), ExitOk) << m_output.errors;
