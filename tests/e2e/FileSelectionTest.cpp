@@ -309,14 +309,18 @@ TEST_F(FileSelectionTest, TheCommandLinePreloadsTheFirstFileThatCanBeOpened)
     const std::string second = folder.Write("second.bin", CountingBytes(16));
     const std::string missing = folder / "missing.bin";
     const std::string directory = folder.MakeFolder("folder.bin");
+    // Held open by this process for the whole test: one sharing nothing, one sharing reading with others,
+    // which the program refuses as well because it shares nothing itself.
     const std::string held = folder.Write("held.bin", CountingBytes(4));
-    // Held open by this process, sharing nothing, for the whole test.
-    HANDLE holder = CreateFileA(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
-    struct Close {
+    const std::string read = folder.Write("read.bin", CountingBytes(4));
+    struct Holder {
         HANDLE handle;
-        ~Close() { CloseHandle(handle); }
-    } close{holder};
+        ~Holder() { CloseHandle(handle); }
+    } holders[] = {
+        {CreateFileA(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)},
+        {CreateFileA(read.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)},
+    };
+    for (const Holder& holder : holders) ASSERT_NE(holder.handle, INVALID_HANDLE_VALUE);
 
     const Boxes blanksLoaded{blanks, "00000000", "00000007", ""};
     const Boxes secondLoaded{second, "00000000", "0000000F", ""};
@@ -335,6 +339,7 @@ TEST_F(FileSelectionTest, TheCommandLinePreloadsTheFirstFileThatCanBeOpened)
         {"only quotes", "\"\"\"\"", nothing},
         {"a directory", Quoted(directory), nothing},
         {"a file held open elsewhere", Quoted(held), nothing},
+        {"a file read elsewhere", Quoted(read), nothing},
         {"a file held open elsewhere, then an existing one", Quoted(held) + " " + Quoted(second), secondLoaded},
     };
     for (const auto& line : lines) {
