@@ -1,8 +1,11 @@
-// show_main_dialog --tobrin=PATH DONE-FILE: starts a copy of the program, waits until its main dialog
-// is shown and painted, prints the dialog's rectangle on the screen as WIDTHxHEIGHT+X+Y (ImageMagick's
-// geometry), then keeps it open until DONE-FILE exists (at most a minute) and closes it.
-// tools/screenshot.sh takes the picture in between.
+// show_main_dialog --tobrin=PATH [--about-box] DONE-FILE: starts a copy of the program, waits until its
+// main dialog (with --about-box: its About box, opened from the system menu) is shown and painted, prints
+// that window's rectangle on the screen as WIDTHxHEIGHT+X+Y (ImageMagick's geometry), then keeps it open
+// until DONE-FILE exists (at most a minute) and closes it. tools/screenshot.sh takes the picture in
+// between.
 #include "tests/e2e/Program.h"
+
+#include "res/resource.h"
 
 #include <cstdio>
 #include <cstring>
@@ -12,15 +15,18 @@ using namespace e2e;
 int main(int argc, char** argv)
 {
     std::string done;
+    bool aboutBox = false;
     const char option[] = "--tobrin=";
     for (int i = 1; i < argc; ++i) {
         if (std::strncmp(argv[i], option, sizeof option - 1) == 0)
             SetProgramPath(argv[i] + sizeof option - 1);
+        else if (std::strcmp(argv[i], "--about-box") == 0)
+            aboutBox = true;
         else
             done = WindowsPath(argv[i]);
     }
     if (ProgramPath().empty() || done.empty()) {
-        std::fprintf(stderr, "usage: show_main_dialog --tobrin=PATH-OF-Tobrin.exe DONE-FILE\n");
+        std::fprintf(stderr, "usage: show_main_dialog --tobrin=PATH-OF-Tobrin.exe [--about-box] DONE-FILE\n");
         return 2;
     }
 
@@ -31,13 +37,26 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "no main dialog appeared\n");
         return 1;
     }
-    // The dialog and its controls paint after it is shown.
+    Window shown = dialog.Handle();
+    if (aboutBox) {
+        PostMessageA(dialog.Handle().Handle(), WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+        shown = app.WaitForOwnedDialog(dialog.Handle());
+        if (!shown) {
+            std::fprintf(stderr, "no About box appeared\n");
+            return 1;
+        }
+    }
+    // The window and its controls paint after it is shown.
     Sleep(500);
-    const RECT rect = dialog.Handle().ScreenRect();
+    const RECT rect = shown.ScreenRect();
     std::printf("%ldx%ld+%ld+%ld\n", rect.right - rect.left, rect.bottom - rect.top, rect.left, rect.top);
     std::fflush(stdout);
 
     WaitUntil([&] { return FileExists(done); }, 60000);
+    if (aboutBox) {
+        shown.Item(IDOK).PostClick();
+        WaitUntil([&] { return !shown; });
+    }
     dialog.Exit().PostClick();
     return app.WaitForExit() ? 0 : 1;
 }
