@@ -118,10 +118,14 @@ TEST_F(MainDialogTest, PictureClickSelectsOnlyTheLayoutOfItsRow)
 
     for (const auto& row : pictures) {
         SCOPED_TRACE("picture " + std::to_string(row.picture));
-        // First another layout, chosen on its radio button.
+        // First another layout, chosen on its radio button. The click also gives the button the focus;
+        // waiting for that too makes sure the click is done when that layout was checked already.
         const int other = row.layout == 2 ? 5 : 2;
         dialog.Layout(other).PostClick();
-        ASSERT_TRUE(WaitUntil([&] { return dialog.CheckedLayouts() == std::vector<int>{other}; }, 3000));
+        ASSERT_TRUE(WaitUntil([&] {
+            return dialog.CheckedLayouts() == std::vector<int>{other} &&
+                   app.FocusOnThreadOf(dialog.Handle()).Handle() == dialog.Layout(other).Handle();
+        }, 3000));
 
         const HWND focus = app.FocusOnThreadOf(dialog.Handle()).Handle();
 
