@@ -35,6 +35,14 @@ void AddFilledPositions(uint64_t first, uint64_t last, uint32_t sums[kResidues])
     }
 }
 
+void AddResiduesToDevices(unsigned layout, const uint32_t residueSums[kResidues], uint32_t sums[4])
+{
+    for (unsigned residue = 0; residue < kResidues; ++residue) {
+        const int device = DeviceOfOffset(layout, residue);
+        if (device >= 0) sums[device] += residueSums[residue];
+    }
+}
+
 void ReportBlocks(uint64_t from, uint64_t to, uint32_t end, ProgressSink& progress)
 {
     const uint64_t last = to < uint64_t{end} + 1 ? to : uint64_t{end} + 1;
@@ -92,10 +100,7 @@ PassResult CalculateSumsWith(ResidueSumFunction addResidueSums, std::FILE* file,
         ReportBlocks(offset, rangeEnd, end, progress);
     }
 
-    for (unsigned residue = 0; residue < kResidues; ++residue) {
-        const int device = DeviceOfOffset(layout, residue);
-        if (device >= 0) result.sums[device] += residueSums[residue];
-    }
+    AddResiduesToDevices(layout, residueSums, result.sums);
     progress.SetPos(100);
     return result;
 }

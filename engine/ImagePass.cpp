@@ -4,7 +4,6 @@
 
 #include "engine/ChecksumPassDetail.h"
 #include "engine/ProgressPercent.h"
-#include "engine/RomLayout.h"
 
 PassResult CalculateImageSums(const ImageRun* runs, size_t count, uint32_t start, uint32_t end,
                               unsigned layout, ProgressSink& progress)
@@ -41,10 +40,7 @@ PassResult CalculateImageSums(const ImageRun* runs, size_t count, uint32_t start
     if (tailFirst < rangeEnd) AddFilledPositions(tailFirst, end, residueSums);
     ReportBlocks(position, rangeEnd, end, progress);
 
-    for (unsigned residue = 0; residue < kResidues; ++residue) {
-        const int device = DeviceOfOffset(layout, residue);
-        if (device >= 0) result.sums[device] += residueSums[residue];
-    }
+    AddResiduesToDevices(layout, residueSums, result.sums);
     progress.SetPos(100);
     return result;
 }
