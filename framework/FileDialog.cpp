@@ -103,10 +103,10 @@ INT_PTR CFileDialog::DoModalItemDialog(HWND owner, bool* available)
         // The filter's pairs of display text and patterns.
         std::vector<std::wstring> texts;
         for (const char* p = m_ofn.lpstrFilter; p && *p; p += lstrlenA(p) + 1) texts.push_back(Widen(p));
-        std::vector<COMDLG_FILTERSPEC> specs;
-        for (size_t i = 0; i + 1 < texts.size(); i += 2) specs.push_back({texts[i].c_str(), texts[i + 1].c_str()});
-        if (!specs.empty()) {
-            dialog->SetFileTypes(static_cast<UINT>(specs.size()), specs.data());
+        std::vector<COMDLG_FILTERSPEC> fileTypes;
+        for (size_t i = 0; i + 1 < texts.size(); i += 2) fileTypes.push_back({texts[i].c_str(), texts[i + 1].c_str()});
+        if (!fileTypes.empty()) {
+            dialog->SetFileTypes(static_cast<UINT>(fileTypes.size()), fileTypes.data());
             dialog->SetFileTypeIndex(m_ofn.nFilterIndex != 0 ? m_ofn.nFilterIndex : 1);
         }
         if (m_ofn.lpstrDefExt) dialog->SetDefaultExtension(Widen(m_ofn.lpstrDefExt).c_str());
@@ -137,9 +137,34 @@ INT_PTR CFileDialog::DoModalItemDialog(HWND owner, bool* available)
     return result;
 }
 
-INT_PTR CFileDialog::DoModalClassic(HWND)
+INT_PTR CFileDialog::DoModalClassic(HWND owner)
 {
-    if (!::GetOpenFileNameA(&m_ofn)) return IDCANCEL;
-    m_pathName = m_fileBuffer;
+    // The wide form of the dialog, so that a chosen name the system code page cannot represent is
+    // noticed instead of being replaced by a look-alike.
+    const std::wstring title = m_ofn.lpstrTitle ? Widen(m_ofn.lpstrTitle) : std::wstring();
+    const std::wstring folder = m_ofn.lpstrInitialDir ? Widen(m_ofn.lpstrInitialDir) : std::wstring();
+    const std::wstring extension = m_ofn.lpstrDefExt ? Widen(m_ofn.lpstrDefExt) : std::wstring();
+    std::wstring filter;
+    for (const char* p = m_ofn.lpstrFilter; p && *p; p += lstrlenA(p) + 1) filter += Widen(p) + L'\0';
+    std::vector<wchar_t> file(MAX_PATH, L'\0');
+    const std::wstring initialName = Widen(m_fileBuffer);
+    initialName.copy(file.data(), file.size() - 1);
+
+    OPENFILENAMEW ofn = {};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = owner;
+    ofn.lpstrFilter = filter.empty() ? nullptr : filter.c_str();
+    ofn.nFilterIndex = m_ofn.nFilterIndex;
+    ofn.lpstrFile = file.data();
+    ofn.nMaxFile = static_cast<DWORD>(file.size());
+    ofn.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
+    ofn.lpstrTitle = m_ofn.lpstrTitle ? title.c_str() : nullptr;
+    ofn.lpstrDefExt = m_ofn.lpstrDefExt ? extension.c_str() : nullptr;
+    ofn.Flags = m_ofn.Flags;
+    if (!::GetOpenFileNameW(&ofn)) return IDCANCEL;
+
+    std::string narrow;
+    m_pathRepresentable = Narrow(file.data(), &narrow);
+    m_pathName = narrow.c_str();
     return IDOK;
 }

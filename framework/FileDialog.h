@@ -1,6 +1,7 @@
 // CFileDialog: the system's Open dialog. Where the system has it, the common item dialog
-// (IFileOpenDialog), given the same title, filter, initial folder and must-exist rules as the record of
-// the classic dialog (GetOpenFileNameA), which serves where it is missing.
+// (IFileOpenDialog), given the title, filter, initial folder and must-exist rules of the classic
+// dialog's record; where it is missing, the classic dialog with that record. Either way the chosen path
+// is taken in UTF-16 and turned into the system code page only when it converts exactly.
 #pragma once
 
 #include <windows.h>
