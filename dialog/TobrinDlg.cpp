@@ -49,9 +49,7 @@ BOOL CTobrinDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
 
-    char sectionText[64] = "";
-    ::LoadStringA(::GetModuleHandleA(nullptr), IDS_SETTINGS_SECTION, sectionText, sizeof sectionText);
-    const CString section = sectionText;
+    const CString section = AfxLoadString(IDS_SETTINGS_SECTION);
     BuildSystemMenu(section);
 
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));

@@ -77,6 +77,13 @@ CWinApp::~CWinApp()
 
 CWinApp* AfxGetApp() { return g_app; }
 
+CString AfxLoadString(UINT id)
+{
+    char text[256] = "";
+    ::LoadStringA(::GetModuleHandleA(nullptr), id, text, sizeof text);
+    return text;
+}
+
 void CWinApp::InitFramework(HINSTANCE instance)
 {
     m_hInstance = instance;

@@ -40,6 +40,9 @@ public:
 
 CWinApp* AfxGetApp();
 
+// The program's string resource `id`; empty when there is none.
+CString AfxLoadString(UINT id);
+
 // A modal message box with the application's name as caption, owned by the main window's last active
 // popup. An OK box that names no icon gets the exclamation icon. Returns the button pressed.
 int AfxMessageBox(const char* text, UINT type = MB_OK, UINT helpId = 0);

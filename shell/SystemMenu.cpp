@@ -8,15 +8,6 @@
 #include "res/resource.h"
 #include "shell/AboutDlg.h"
 
-namespace {
-CString LoadText(UINT id)
-{
-    char text[256] = "";
-    ::LoadStringA(::GetModuleHandleA(nullptr), id, text, sizeof text);
-    return text;
-}
-} // namespace
-
 void CTobrinDlg::BuildSystemMenu(const CString& section)
 {
     // The value goes straight back, so that the key is in the file from the first run on.
@@ -27,10 +18,10 @@ void CTobrinDlg::BuildSystemMenu(const CString& section)
     if (!menu) return;
     ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     if (donationsLink == 1) {
-        const CString donations = LoadText(IDS_DONATIONS);
+        const CString donations = AfxLoadString(IDS_DONATIONS);
         if (!donations.IsEmpty()) ::AppendMenuA(menu, MF_STRING, IDM_DONATIONS, donations);
     }
-    const CString about = LoadText(IDS_ABOUTBOX);
+    const CString about = AfxLoadString(IDS_ABOUTBOX);
     if (!about.IsEmpty()) ::AppendMenuA(menu, MF_STRING, IDM_ABOUTBOX, about);
 }
 

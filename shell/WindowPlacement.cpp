@@ -32,8 +32,7 @@ void CTobrinDlg::SavePlacement()
 {
     // Without a placement there is nothing true to store: the file keeps what it had.
     if (!GetWindowPlacement(&m_wndPlacement)) return;
-    char section[64] = "";
-    ::LoadStringA(::GetModuleHandleA(nullptr), IDS_SETTINGS_SECTION, section, sizeof section);
+    const CString section = AfxLoadString(IDS_SETTINGS_SECTION);
 
     // The restored rectangle is in workspace coordinates, which leave out a taskbar at the top or the
     // left of the monitor; the restore places the window in screen coordinates. Stored as screen
